@@ -41,8 +41,7 @@ void composeProtocolReport(char* report, const ProtocolInfo& info) {
 
 void appendConditionReport(char* report, int number, const ProtocolCondition& condition) {
   appendFormatted(report, kReportSize, "\nProtocol condition number: %d\n", {number + 1});
-  appendFormatted(report, kReportSize, "Condition name: %s\n",
-                  {fieldText(condition.name).c_str()});
+  appendFormatted(report, kReportSize, "Condition name: %s\n", {fieldText(condition.name).c_str()});
   appendFormatted(report, kReportSize, "Number of intervals: %d\n", {condition.nrOfIntervals});
   for (int j = 0; j < condition.nrOfIntervals; ++j) {
     appendFormatted(report, kReportSize, "Interval nr %d: From: %d to %d\n",
@@ -97,9 +96,9 @@ bool createDesignMatrixFromProtocol(int hrfKind, bool report, float predictorVal
 
   hostApi.nzClearDesignMatrix();
   const bool twoGamma = hrfKind == 1;
-  logFormatted<kDriverLineSize>("Applying %s with predictor value: %f...",
-                                {twoGamma ? "2-gamma HRF" : "Boynton HRF",
-                                 static_cast<double>(predictorValue)});
+  logFormatted<kDriverLineSize>(
+      "Applying %s with predictor value: %f...",
+      {twoGamma ? "2-gamma HRF" : "Boynton HRF", static_cast<double>(predictorValue)});
 
   int predictorsAdded = 0;
   for (int k = skipFirstCondition ? 1 : 0; k < conditionCount; ++k) {
@@ -137,7 +136,8 @@ bool createDesignMatrixFromProtocol(int hrfKind, bool report, float predictorVal
     return false;
   }
   const bool saved = hostApi.nzSaveSingleStudyGLMDesignMatrix(saveName) != 0;
-  logText(saved ? "Saving of design matrix succeeded." : "Saving of design matrix did not succeed.");
+  logText(saved ? "Saving of design matrix succeeded."
+                : "Saving of design matrix did not succeed.");
   std::memcpy(designMatrixName, saveName, std::strlen(saveName) + 1);
   return saved;
 }

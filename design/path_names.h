@@ -21,8 +21,7 @@ std::string removeExtension(const char* path);
 
 // removeExtension(basePath), then separator, name, "." and the last three characters of
 // basePath (all of it when shorter): "D:\data\run1.vtc", "task", '_' give "D:\data\run1_task.vtc".
-std::string composeTargetName(const std::string& basePath, const std::string& name,
-                              char separator);
+std::string composeTargetName(const std::string& basePath, const std::string& name, char separator);
 
 // suffix put in front of the last four characters of path ("run.sdm", "_HR" give "run_HR.sdm");
 // counts characters, does not look for a ".". Throws std::out_of_range for fewer than four.

@@ -10,7 +10,7 @@ struct ProtocolInfo {
   std::int32_t nrOfConditions;
   char fileName[261];
   char experimentName[303];
-  std::int32_t timeResolution;  // 1: volumes; any other value: msec
+  std::int32_t timeResolution;   // 1: volumes; any other value: msec
   std::int32_t backgroundColor;  // 0xRRGGBB, as are the other colours
   std::int32_t textColor;
   std::int32_t timeCourseColor;

@@ -48,8 +48,7 @@ STANDIN_EXPORT int nzYesNoMessageBox(const char* question) {
   return value;
 }
 
-STANDIN_EXPORT float nzGetFloatInput(const char* prompt, float initial, float lower,
-                                     float upper) {
+STANDIN_EXPORT float nzGetFloatInput(const char* prompt, float initial, float lower, float upper) {
   std::string text = prompt != nullptr ? prompt : "";
   std::string range = " [" + standin::numberText(initial) + ", " + standin::numberText(lower) +
                       ".." + standin::numberText(upper) + "]";
@@ -62,15 +61,15 @@ STANDIN_EXPORT float nzGetFloatInput(const char* prompt, float initial, float lo
       auto result = std::from_chars(answer.data(), answer.data() + answer.size(), value);
       if (result.ec != std::errc()) value = initial;
     }
-    standin::say("[number] " + text + range + " -> " + answer + " (" +
-                 standin::numberText(value) + ")");
+    standin::say("[number] " + text + range + " -> " + answer + " (" + standin::numberText(value) +
+                 ")");
   } else {
     standin::say("[number] " + text + range + " -> " + standin::numberText(value) +
                  " (default: the script has no more answers)");
   }
-  standin::recordCall("nzGetFloatInput", {text, standin::numberText(initial),
-                                          standin::numberText(lower), standin::numberText(upper),
-                                          standin::numberText(value)});
+  standin::recordCall("nzGetFloatInput",
+                      {text, standin::numberText(initial), standin::numberText(lower),
+                       standin::numberText(upper), standin::numberText(value)});
   return value;
 }
 
@@ -88,8 +87,8 @@ STANDIN_EXPORT int nzGetOpenFileName(const char* caption, const char* second, co
     standin::say("[open file] " + text + " (" + (filter ? filter : "") + ") -> cancelled" +
                  (answer.empty() ? " (default: the script has no more answers)" : ""));
   }
-  standin::recordCall("nzGetOpenFileName", {text, second != nullptr ? second : "",
-                                            filter != nullptr ? filter : "",
-                                            chosen ? answer : std::string()});
+  standin::recordCall("nzGetOpenFileName",
+                      {text, second != nullptr ? second : "", filter != nullptr ? filter : "",
+                       chosen ? answer : std::string()});
   return chosen;
 }

@@ -16,8 +16,12 @@ void* openLibrary(const std::string& path, std::string& error) {
   return library;
 }
 
-void* librarySymbol(void* library, const char* name) { return dlsym(library, name); }
+void* librarySymbol(void* library, const char* name) {
+  return dlsym(library, name);
+}
 
-void closeLibrary(void* library) { dlclose(library); }
+void closeLibrary(void* library) {
+  dlclose(library);
+}
 
 }  // namespace standin

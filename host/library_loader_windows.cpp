@@ -14,6 +14,8 @@ void* librarySymbol(void* library, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
 }
 
-void closeLibrary(void* library) { FreeLibrary(static_cast<HMODULE>(library)); }
+void closeLibrary(void* library) {
+  FreeLibrary(static_cast<HMODULE>(library));
+}
 
 }  // namespace standin

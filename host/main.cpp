@@ -116,8 +116,8 @@ int main(int argc, char** argv) {
     const char* text = textOf(library, name);
     standin::say(std::string("[plug-in] ") + name + ": " + (text != nullptr ? text : "(none)"));
   }
-  auto create = reinterpret_cast<CreatePluginFunction>(
-      standin::librarySymbol(library, "createPlugin"));
+  auto create =
+      reinterpret_cast<CreatePluginFunction>(standin::librarySymbol(library, "createPlugin"));
   if (create == nullptr) {
     std::cerr << "TarnwickNZ.exe: " << pluginPath << " exports no createPlugin\n";
     standin::closeLibrary(library);

@@ -34,7 +34,9 @@ AnswerScript& answerScript() {
   return script;
 }
 
-const HostConfig& hostConfig() { return mutableConfig(); }
+const HostConfig& hostConfig() {
+  return mutableConfig();
+}
 
 bool addAnswerLine(AnswerScript& script, const std::string& rawLine) {
   std::string line = trim(rawLine);
@@ -96,10 +98,18 @@ std::string escapeLine(const std::string& text) {
   out.reserve(text.size());
   for (unsigned char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20 || c == 0x7f) {
           char hex[8];

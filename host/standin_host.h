@@ -10,9 +10,9 @@ namespace standin {
 
 // The answers of the dialogs, one queue per kind of dialog, each taken in order.
 struct AnswerScript {
-  std::deque<std::string> yesNo;     // "yes", "no" or an integer the dialog returns
-  std::deque<std::string> numbers;   // a number, or "cancel"
-  std::deque<std::string> files;     // a path, or "cancel"
+  std::deque<std::string> yesNo;    // "yes", "no" or an integer the dialog returns
+  std::deque<std::string> numbers;  // a number, or "cancel"
+  std::deque<std::string> files;    // a path, or "cancel"
 };
 
 struct HostConfig {

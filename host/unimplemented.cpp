@@ -17,8 +17,10 @@ long long notImplemented(const char* name) {
 }  // namespace
 
 #define STANDIN_SKIP_CALLED(name, ...)
-#define STANDIN_STUB_UNUSED(name) \
-  STANDIN_EXPORT long long name() { return notImplemented(#name); }
+#define STANDIN_STUB_UNUSED(name)   \
+  STANDIN_EXPORT long long name() { \
+    return notImplemented(#name);   \
+  }
 FOLWYN_HOST_FUNCTIONS(STANDIN_SKIP_CALLED, STANDIN_STUB_UNUSED)
 #undef STANDIN_SKIP_CALLED
 #undef STANDIN_STUB_UNUSED

@@ -8,7 +8,9 @@
 
 TWNZPluginInterface::TWNZPluginInterface() = default;
 TWNZPluginInterface::TWNZPluginInterface(const TWNZPluginInterface&) = default;
-TWNZPluginInterface& TWNZPluginInterface::operator=(const TWNZPluginInterface&) { return *this; }
+TWNZPluginInterface& TWNZPluginInterface::operator=(const TWNZPluginInterface&) {
+  return *this;
+}
 TWNZPluginInterface::~TWNZPluginInterface() = default;
 
 Folwyn::Folwyn() = default;
@@ -22,7 +24,8 @@ bool Folwyn::initPlugin() {
   hostApi.nzGetVersionOfTarnwickNZ(&major, &minor, &sub);
   if (isVersionAtLeast(major, minor, sub, 2, 8, 0)) return true;
   if (hostApi.nzMessageBox != nullptr) {
-    hostApi.nzMessageBox("Can not execute this plugin - Tarnwick NZ version 2.8 or higher required.");
+    hostApi.nzMessageBox(
+        "Can not execute this plugin - Tarnwick NZ version 2.8 or higher required.");
   }
   return false;
 }

@@ -27,12 +27,14 @@ bool bindHostApi(const ModuleLookup& lookup) {
              lookup.resolveSymbol(host, "nzGetVersionOfTarnwickNZ"));
   if (hostApi.nzGetVersionOfTarnwickNZ == nullptr) return false;
 
-  // Every other entry is stored as resolved, null included; the version entry is stored again
-  // with the same address.
+    // Every other entry is stored as resolved, null included; the version entry is stored again
+    // with the same address.
 #define FOLWYN_BIND_ENTRY(name, ...) storeEntry(hostApi.name, lookup.resolveSymbol(host, #name));
   FOLWYN_HOST_FUNCTIONS(FOLWYN_BIND_ENTRY, FOLWYN_BIND_ENTRY)
 #undef FOLWYN_BIND_ENTRY
   return true;
 }
 
-bool bindHostApi() { return bindHostApi(platformModuleLookup()); }
+bool bindHostApi() {
+  return bindHostApi(platformModuleLookup());
+}

@@ -17,7 +17,9 @@ inline constexpr std::size_t kConfoundLineSize = 256;
 inline constexpr std::size_t kPathSize = 512;
 
 // Hands text to the host's log as one entry; the host copies it during the call.
-inline void logText(const char* text) { hostApi.nzLogText(text); }
+inline void logText(const char* text) {
+  hostApi.nzLogText(text);
+}
 
 // Composes one log line in a buffer of LineSize bytes (cut to fit, never overrun) and logs it.
 template <std::size_t LineSize>

@@ -9,11 +9,17 @@ const char kEmptyText[] = "";
 
 extern "C" {
 
-TWNZPluginInterface* createPlugin() { return new Folwyn(); }
+TWNZPluginInterface* createPlugin() {
+  return new Folwyn();
+}
 
-const char* getPluginName() { return "folwyn (v0.8.4)"; }
+const char* getPluginName() {
+  return "folwyn (v0.8.4)";
+}
 
-const char* getPluginVersion() { return "0.8.4"; }
+const char* getPluginVersion() {
+  return "0.8.4";
+}
 
 const char* getPluginDescription() {
   return "This tool convert from stimulation protocols (*.prt) to design matrices (*.sdm)<P>"
@@ -32,10 +38,16 @@ const char* getPluginDescription() {
          "name.<BR>";
 }
 
-const char* getAuthor() { return "<i>folwyn developers</i>"; }
+const char* getAuthor() {
+  return "<i>folwyn developers</i>";
+}
 
-const char* getHelpFile() { return kEmptyText; }
+const char* getHelpFile() {
+  return kEmptyText;
+}
 
-const char* getGUIScript() { return kEmptyText; }
+const char* getGUIScript() {
+  return kEmptyText;
+}
 
 }  // extern "C"

@@ -34,10 +34,10 @@ TEST(ReadFileList, WorkedExample) {
       "/data/s01/run1_HR.rtc\n/data/s01/run2.prt\n/data/s01/run2.vtc\n/data/s01/run2_RVT.sdm\n");
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.count, 2);
-  const std::vector<std::string> expected = {
-      "/data/s01/run1.prt",    "/data/s01/run1.vtc", "/data/s01/run1_3DMC.sdm",
-      "/data/s01/run1_HR.rtc", "/data/s01/run2.prt", "/data/s01/run2.vtc",
-      "/data/s01/run2_RVT.sdm"};
+  const std::vector<std::string> expected = {"/data/s01/run1.prt",      "/data/s01/run1.vtc",
+                                             "/data/s01/run1_3DMC.sdm", "/data/s01/run1_HR.rtc",
+                                             "/data/s01/run2.prt",      "/data/s01/run2.vtc",
+                                             "/data/s01/run2_RVT.sdm"};
   EXPECT_EQ(read.entries, expected);
   Log log = {"Number of PRT-VTC pairs: 2", "Reading filenames..."};
   log.insert(log.end(), expected.begin(), expected.end());
@@ -56,15 +56,27 @@ TEST(ReadFileList, Layouts) {
   const Case cases[] = {
       {"only the count", "0\n", 0, {}, "^"},
       {"empty file", "", 0, {}, "^"},
-      {"line structure carries no meaning", " 3\ta.prt  b.vtc\r\n\r\n\tc_HR.rtc", 3,
-       {"a.prt", "b.vtc", "c_HR.rtc"}, "^"},
+      {"line structure carries no meaning",
+       " 3\ta.prt  b.vtc\r\n\r\n\tc_HR.rtc",
+       3,
+       {"a.prt", "b.vtc", "c_HR.rtc"},
+       "^"},
       {"a one-character word ends the list", "1 a.prt x b.vtc", 1, {"a.prt"}, "x"},
-      {"unquoted blank splits a path", "1 C:\\My Data\\run1.prt", 1,
-       {"C:\\My", "Data\\run1.prt"}, "^"},
-      {"quoted path keeps its blanks", "1 \"C:\\My Data\\run1.prt\" next.vtc", 1,
-       {"C:\\My Data\\run1.prt", "next.vtc"}, "^"},
-      {"quote without its end runs to the line end", "1 \"/my data/a.prt\r\nb.vtc", 1,
-       {"/my data/a.prt", "b.vtc"}, "^"},
+      {"unquoted blank splits a path",
+       "1 C:\\My Data\\run1.prt",
+       1,
+       {"C:\\My", "Data\\run1.prt"},
+       "^"},
+      {"quoted path keeps its blanks",
+       "1 \"C:\\My Data\\run1.prt\" next.vtc",
+       1,
+       {"C:\\My Data\\run1.prt", "next.vtc"},
+       "^"},
+      {"quote without its end runs to the line end",
+       "1 \"/my data/a.prt\r\nb.vtc",
+       1,
+       {"/my data/a.prt", "b.vtc"},
+       "^"},
       {"no count: leading digits become the count", "12run1.prt", 12, {"run1.prt"}, "^"},
       {"no count at all", "/data/run1.prt", 0, {"/data/run1.prt"}, "^"},
       {"signed count", "-2 a.prt", -2, {"a.prt"}, "^"},
@@ -85,8 +97,12 @@ TEST(ReadFileList, AWordTooLongIsSkippedNeverCut) {
   ListRead read = readList("2 " + longest + " " + tooLong + " c.prt");
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.entries, (std::vector<std::string>{longest, "c.prt"}));
-  const Log expected = {"Number of PRT-VTC pairs: 2", "Reading filenames...", longest,
-                        "Entry too long (more than 511 characters), skipped.", "c.prt", "^"};
+  const Log expected = {"Number of PRT-VTC pairs: 2",
+                        "Reading filenames...",
+                        longest,
+                        "Entry too long (more than 511 characters), skipped.",
+                        "c.prt",
+                        "^"};
   EXPECT_EQ(read.log, expected);
 
   ListRead quoted = readList("1 \"" + std::string(600, 'q') + "\" d.vtc");

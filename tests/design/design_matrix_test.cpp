@@ -45,8 +45,7 @@ const char kProtocolReport[] =
 
 TEST(CreateDesignMatrix, TwoConditionsGiveSevenLogEntriesInOrder) {
   ScriptedHost host;
-  host.conditions = {{"Rest", {1, 21}, {10, 30}, 0x808080},
-                     {"Face trials", {11}, {20}, 0xFF0000}};
+  host.conditions = {{"Rest", {1, 21}, {10, 30}, 0x808080}, {"Face trials", {11}, {20}, 0xFF0000}};
   Result result = build(host);
   EXPECT_TRUE(result.saved);
   EXPECT_EQ(result.name, "D:\\data\\run1_task.sdm");
@@ -120,11 +119,11 @@ TEST(CreateDesignMatrix, WithoutReportOnlyTheStepsAreLogged) {
   ScriptedHost host;
   host.conditions = {{"A"}};
   build(host, 1, false, "r.vtc", false);
-  EXPECT_EQ(host.log, (Strings{"Reading protocol conditions...",
-                               "Applying 2-gamma HRF with predictor value: 1.000000...",
-                               "Adding constant predictor...",
-                               "Try to fill predictor number 2 (constant).",
-                               "Saving of design matrix succeeded."}));
+  EXPECT_EQ(host.log,
+            (Strings{"Reading protocol conditions...",
+                     "Applying 2-gamma HRF with predictor value: 1.000000...",
+                     "Adding constant predictor...", "Try to fill predictor number 2 (constant).",
+                     "Saving of design matrix succeeded."}));
 }
 
 TEST(CreateDesignMatrix, NoProtocolLeavesNameAndDesignMatrixAlone) {

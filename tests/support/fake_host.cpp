@@ -20,7 +20,9 @@ FakeHost::FakeHost() : saved_(hostApi) {
   hostApi.nzMessageBox = recordMessage;
 }
 
-FakeHost::~FakeHost() { hostApi = saved_; }
+FakeHost::~FakeHost() {
+  hostApi = saved_;
+}
 
 std::vector<std::string>& FakeHost::log() {
   static std::vector<std::string> entries;

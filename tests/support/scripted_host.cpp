@@ -6,9 +6,13 @@ namespace {
 
 ScriptedHost* active = nullptr;
 
-ScriptedHost& host() { return *active; }
+ScriptedHost& host() {
+  return *active;
+}
 
-void record(const std::string& call) { host().calls.push_back(call); }
+void record(const std::string& call) {
+  host().calls.push_back(call);
+}
 
 int showLogTab() {
   record("nzShowLogTab()");
@@ -125,8 +129,8 @@ int addPredictor(const char* name) {
 }
 
 int setFromCondition(const char* predictor, const char* condition, float value) {
-  record(std::string("nzSetPredictorValuesFromConditionName(") + predictor + "," + condition +
-         "," + std::to_string(value) + ")");
+  record(std::string("nzSetPredictorValuesFromConditionName(") + predictor + "," + condition + "," +
+         std::to_string(value) + ")");
   return 1;
 }
 
@@ -197,7 +201,9 @@ ScriptedHost::~ScriptedHost() {
   active = nullptr;
 }
 
-ScriptedHost& ScriptedHost::current() { return *active; }
+ScriptedHost& ScriptedHost::current() {
+  return *active;
+}
 
 void ScriptedHost::setProtocol(const std::string& fileName, int timeResolution) {
   protocol = ProtocolInfo{};

@@ -41,7 +41,7 @@ class ScriptedHost {
   bool haveVmr = true;
   std::vector<int> yesNoAnswers;  // taken in order; 0 when they run out
   float floatAnswer = 1.0f;
-  std::string fileAnswer;  // empty: the dialog is cancelled
+  std::string fileAnswer;                  // empty: the dialog is cancelled
   std::map<std::string, int> linkResults;  // by VTC path; missing: 1
   int headerResult = 1;
   int numberOfVolumes = 10;

@@ -1,0 +1,30 @@
+#include "confounds/confound_items.h"
+
+#include <string_view>
+
+#include "confounds/number_parse.h"
+
+void skipTokenItem(ItemScanner& scanner) {
+  std::string_view item;
+  if (!scanner.nextToken(item)) throw DamagedFile();
+}
+
+std::int32_t readIntegerItem(ItemScanner& scanner) {
+  std::string_view item;
+  std::int32_t value = 0;
+  if (!scanner.nextToken(item) || !parseInteger(item, value)) throw DamagedFile();
+  return value;
+}
+
+double readNumberItem(ItemScanner& scanner) {
+  std::string_view item;
+  double value = 0.0;
+  if (!scanner.nextToken(item) || !parseNumber(item, value)) throw DamagedFile();
+  return value;
+}
+
+std::string readNameItem(ItemScanner& scanner) {
+  std::string_view item;
+  if (!scanner.nextName(item)) throw DamagedFile();
+  return std::string(item);
+}

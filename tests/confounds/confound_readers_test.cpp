@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -224,6 +225,27 @@ TEST(ConfoundReaders, ZeroDataPointsGiveEmptyColumns) {
                                          .c_str());
   EXPECT_TRUE(motion.readOk);
   EXPECT_TRUE(motion.motionColumns[0].empty());
+}
+
+TEST(ConfoundReaders, ReadTheSameUnderADecimalCommaLocale) {
+  FakeHost host;
+  TempFolder folder;
+  std::string path = folder.write("run1_RVT.rtc", kRespirationRtc);
+  const std::string expected = describe(readConfoundRtc(path.c_str(), ConfoundKind::Respiration));
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  std::string saved = previous != nullptr ? previous : "C";
+  bool comma = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "German_Germany.1252"}) {
+    if (std::setlocale(LC_ALL, name) != nullptr) {
+      comma = true;
+      break;
+    }
+  }
+  if (!comma) GTEST_SKIP() << "no decimal-comma locale installed";
+  std::string read = describe(readConfoundRtc(path.c_str(), ConfoundKind::Respiration));
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(read, expected);
+  EXPECT_NE(read.find("0.3 0.4 0.5"), std::string::npos);
 }
 
 struct Reader {

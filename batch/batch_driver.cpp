@@ -8,10 +8,7 @@
 #include "batch/file_list.h"
 #include "batch/run_options.h"
 #include "batch/vtc_header.h"
-#if __has_include("confounds/confound_stage.h")
 #include "confounds/confound_stage.h"
-#define FOLWYN_HAVE_STAGE 1
-#endif
 #include "design/design_matrix.h"
 #include "design/path_names.h"
 #include "plugin/host_services.h"
@@ -90,11 +87,7 @@ bool convertGroup(const std::vector<ListEntry>& list, std::size_t p, std::size_t
 
   if (saved) {
     std::span<const ListEntry> confounds(list.data() + p + 2, end - (p + 2));
-#ifdef FOLWYN_HAVE_STAGE
     runConfoundStage(confounds, designMatrixName, options.applyZTransform);
-#else
-    (void)confounds;
-#endif
   } else {
     // Never merge into a design matrix left by an earlier run.
     logText("No design matrix saved for this protocol: confounds not merged.");

@@ -114,6 +114,47 @@ TEST(RunBatch, OneGroupFromListToSavedDesignMatrix) {
   EXPECT_EQ(run.host.calls.back(), "nzSaveVTCOfCurrentVMR(/d/run1.vtc)");
 }
 
+TEST(RunBatch, CompleteLogOfAWholeRun) {
+  ListRun run("2\n/d/pre.txt\n/d/run1.prt\n/d/run1.vtc\n/d/run2.prt\n");
+  run.host.setProtocol("run1.prt");
+  run.host.numberOfVolumes = 3;
+  run.go();
+  Strings expected = kOpening;
+  expected.insert(
+      expected.end(),
+      {"Number of PRT-VTC pairs: 2",
+       "Reading filenames...",
+       "/d/pre.txt",
+       "/d/run1.prt",
+       "/d/run1.vtc",
+       "/d/run2.prt",
+       "^",
+       "Generating SDM(s) from: " + run.host.fileAnswer,
+       "\nLoad /d/run1.vtc to VMR...",
+       "Linking run1.prt to VTC...",
+       "Protocol file name: run1.prt\nExperiment name: Localizer\nNumber of conditions: 1\n"
+       "Time resolution: volume\n"
+       "Background color components: Red: 0 Green: 0 Blue: 0\n"
+       "Reference time course color components: Red: 255 Green: 0 Blue: 0\n"
+       "Reference time course pen thickness: 2\n"
+       "Text color components: Red: 255 Green: 255 Blue: 255\n"
+       "Time course color components: Red: 0 Green: 255 Blue: 127\n"
+       "Time course pen thickness: 3\n",
+       "Reading protocol conditions...",
+       "Conditions:\n\nProtocol condition number: 1\nCondition name: A\nNumber of intervals: 1\n"
+       "Interval nr 1: From: 1 to 5\nRed: 0 Green: 0 Blue: 0\n",
+       "Applying 2-gamma HRF with predictor value: 1.000000...",
+       "Adding constant predictor...",
+       "Try to fill predictor number 2 (constant).",
+       "Saving of design matrix succeeded.",
+       "New SDM name: /d/run1_run1.sdm",
+       "No confounds found for this protocol.",
+       "No VTC file found for PRT",
+       "Warning: 1 of 2 protocol(s) could not be converted.",
+       "Finished.\n"});
+  EXPECT_EQ(run.host.log, expected);
+}
+
 TEST(RunBatch, GroupRules) {
   struct Case {
     const char* name;

@@ -42,5 +42,12 @@ bool Folwyn::execute() {
     }
     return false;
   }
-  return runBatch();
+  // No exception may cross into the host: it would end the user's session.
+  try {
+    return runBatch();
+  } catch (...) {
+    logText("Unexpected error: the run was stopped.");
+    logText("Finished.\n");
+    return true;
+  }
 }

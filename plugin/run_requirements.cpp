@@ -3,8 +3,8 @@
 #include "plugin/host_api.h"
 
 const char* firstMissingRunFunction() {
-  // Every entry the plug-in calls is a CALLED entry of the list; the version function is
-  // called only by initPlugin, which cannot have succeeded without it.
+  // Every entry the plug-in calls is a CALLED entry of the list. The version function is among
+  // them: it is bound whenever initPlugin succeeded, so it only stops a run without initPlugin.
 #define FOLWYN_CHECK_ENTRY(name, ...) \
   if (hostApi.name == nullptr) return #name;
 #define FOLWYN_SKIP_ENTRY(name)

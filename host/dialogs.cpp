@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/call_timing.h"
 #include "host/standin_export.h"
 #include "host/standin_host.h"
 
@@ -28,6 +29,7 @@ int yesNoValue(const std::string& answer) {
 }  // namespace
 
 STANDIN_EXPORT int nzMessageBox(const char* text) {
+  const standin::HostCallTimer timer;
   std::string message = text != nullptr ? text : "";
   standin::recordCall("nzMessageBox", {message});
   standin::say("[message box] " + message);
@@ -35,6 +37,7 @@ STANDIN_EXPORT int nzMessageBox(const char* text) {
 }
 
 STANDIN_EXPORT int nzYesNoMessageBox(const char* question) {
+  const standin::HostCallTimer timer;
   std::string text = question != nullptr ? question : "";
   std::string answer;
   int value = 0;
@@ -49,6 +52,7 @@ STANDIN_EXPORT int nzYesNoMessageBox(const char* question) {
 }
 
 STANDIN_EXPORT float nzGetFloatInput(const char* prompt, float initial, float lower, float upper) {
+  const standin::HostCallTimer timer;
   std::string text = prompt != nullptr ? prompt : "";
   std::string range = " [" + standin::numberText(initial) + ", " + standin::numberText(lower) +
                       ".." + standin::numberText(upper) + "]";
@@ -75,6 +79,7 @@ STANDIN_EXPORT float nzGetFloatInput(const char* prompt, float initial, float lo
 
 STANDIN_EXPORT int nzGetOpenFileName(const char* caption, const char* second, const char* filter,
                                      char* path) {
+  const standin::HostCallTimer timer;
   std::string text = caption != nullptr ? caption : "";
   std::string answer;
   int chosen = 0;

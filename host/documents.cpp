@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/call_timing.h"
 #include "host/design_matrix.h"
 #include "host/document_functions.h"
 #include "host/hrf.h"
@@ -139,6 +140,7 @@ using standin::journal;
 using standin::textOf;
 
 STANDIN_EXPORT void* nzGetCurrentVMR(int* dimX, int* dimY, int* dimZ) {
+  const standin::HostCallTimer timer;
   for (int* dimension : {dimX, dimY, dimZ}) {
     if (dimension != nullptr) *dimension = 0;
   }
@@ -148,6 +150,7 @@ STANDIN_EXPORT void* nzGetCurrentVMR(int* dimX, int* dimY, int* dimZ) {
 }
 
 STANDIN_EXPORT int nzLinkVTCToCurrentVMR(const char* path, int mode) {
+  const standin::HostCallTimer timer;
   std::vector<std::string> arguments = {textOf(path), std::to_string(mode)};
   if (!documents().anatomical) {
     standin::say("[host] cannot link a VTC: no anatomical document is current");
@@ -169,12 +172,14 @@ STANDIN_EXPORT int nzLinkVTCToCurrentVMR(const char* path, int mode) {
 }
 
 STANDIN_EXPORT int nzGetHeaderOfVTCOfCurrentVMR(void* header) {
+  const standin::HostCallTimer timer;
   if (header == nullptr || !documents().vtc) return journal("nzGetHeaderOfVTCOfCurrentVMR", {}, 0);
   std::memcpy(header, documents().vtc->file.header.data(), standin::kVtcHeaderSize);
   return journal("nzGetHeaderOfVTCOfCurrentVMR", {}, 1);
 }
 
 STANDIN_EXPORT int nzSetHeaderOfVTCOfCurrentVMR(void* header) {
+  const standin::HostCallTimer timer;
   if (header == nullptr || !documents().vtc) return journal("nzSetHeaderOfVTCOfCurrentVMR", {}, 0);
   standin::VtcHeaderBytes bytes;
   std::memcpy(bytes.data(), header, standin::kVtcHeaderSize);
@@ -191,6 +196,7 @@ STANDIN_EXPORT int nzSetHeaderOfVTCOfCurrentVMR(void* header) {
 }
 
 STANDIN_EXPORT int nzSaveVTCOfCurrentVMR(const char* path) {
+  const standin::HostCallTimer timer;
   if (path == nullptr || !documents().vtc) {
     return journal("nzSaveVTCOfCurrentVMR", {textOf(path)}, 0);
   }
@@ -204,11 +210,13 @@ STANDIN_EXPORT int nzSaveVTCOfCurrentVMR(const char* path) {
 }
 
 STANDIN_EXPORT int nzClearProtocol() {
+  const standin::HostCallTimer timer;
   documents().protocol.reset();
   return journal("nzClearProtocol", {}, 1);
 }
 
 STANDIN_EXPORT int nzGetProtocol(void* info) {
+  const standin::HostCallTimer timer;
   const auto& current = documents().protocol;
   if (info == nullptr || !current) return journal("nzGetProtocol", {}, 0);
   standin::fillProtocolInfo(current->protocol, current->fileName,
@@ -217,6 +225,7 @@ STANDIN_EXPORT int nzGetProtocol(void* info) {
 }
 
 STANDIN_EXPORT int nzGetProtocolCondition(int index, void* condition) {
+  const standin::HostCallTimer timer;
   const auto& current = documents().protocol;
   std::vector<std::string> arguments = {std::to_string(index)};
   if (condition == nullptr || !current || index < 0 ||
@@ -229,11 +238,13 @@ STANDIN_EXPORT int nzGetProtocolCondition(int index, void* condition) {
 }
 
 STANDIN_EXPORT int nzClearDesignMatrix() {
+  const standin::HostCallTimer timer;
   documents().matrix.clear();
   return journal("nzClearDesignMatrix", {}, 1);
 }
 
 STANDIN_EXPORT int nzAddPredictor(const char* name) {
+  const standin::HostCallTimer timer;
   if (name == nullptr || !documents().vtc) return journal("nzAddPredictor", {textOf(name)}, 0);
   std::int32_t volumes = standin::vtcVolumes(documents().vtc->file.header);
   documents().matrix.add(name, static_cast<std::size_t>(volumes));
@@ -242,6 +253,7 @@ STANDIN_EXPORT int nzAddPredictor(const char* name) {
 
 STANDIN_EXPORT int nzSetPredictorValuesFromConditionName(const char* predictorName,
                                                          const char* conditionName, float value) {
+  const standin::HostCallTimer timer;
   std::vector<std::string> arguments = {textOf(predictorName), textOf(conditionName),
                                         standin::numberText(value)};
   if (predictorName == nullptr || conditionName == nullptr || !documents().vtc) {
@@ -261,22 +273,26 @@ STANDIN_EXPORT int nzSetPredictorValuesFromConditionName(const char* predictorNa
 }
 
 STANDIN_EXPORT int nzApplyTwoGammaHRFToPredictorWithName(const char* name) {
+  const standin::HostCallTimer timer;
   return standin::applyHrf("nzApplyTwoGammaHRFToPredictorWithName", name,
                            standin::HrfShape::TwoGamma);
 }
 
 STANDIN_EXPORT int nzApplyBoyntonHRFToPredictorWithName(const char* name) {
+  const standin::HostCallTimer timer;
   return standin::applyHrf("nzApplyBoyntonHRFToPredictorWithName", name,
                            standin::HrfShape::Boynton);
 }
 
 STANDIN_EXPORT float* nzGetPredictor(int index) {
+  const standin::HostCallTimer timer;
   standin::Predictor* predictor = documents().matrix.at(index);
   standin::recordCall("nzGetPredictor", {std::to_string(index), predictor ? "values" : "null"});
   return predictor != nullptr ? predictor->values.data() : nullptr;
 }
 
 STANDIN_EXPORT int nzSaveSingleStudyGLMDesignMatrix(const char* path) {
+  const standin::HostCallTimer timer;
   std::string error = "no file name given";
   if (path == nullptr || !standin::writeSdmFile(path, documents().matrix, error)) {
     standin::say("[host] cannot save the design matrix " + textOf(path) + ": " + error);

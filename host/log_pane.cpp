@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/call_timing.h"
 #include "host/standin_export.h"
 #include "host/standin_host.h"
 
@@ -19,11 +20,13 @@ void printEntry(const std::string& text) {
 }  // namespace
 
 STANDIN_EXPORT int nzShowLogTab() {
+  const standin::HostCallTimer timer;
   standin::recordCall("nzShowLogTab");
   return 1;
 }
 
 STANDIN_EXPORT int nzLogText(const char* text) {
+  const standin::HostCallTimer timer;
   std::string entry = text != nullptr ? text : "";
   standin::recordCall("nzLogText", {entry});
   printEntry(entry);

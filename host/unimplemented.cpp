@@ -2,6 +2,7 @@
 // was called. Generated from the plug-in's list of host functions.
 #include <string>
 
+#include "host/call_timing.h"
 #include "host/standin_export.h"
 #include "host/standin_host.h"
 #include "plugin/host_functions.h"
@@ -9,6 +10,7 @@
 namespace {
 
 long long notImplemented(const char* name) {
+  const standin::HostCallTimer timer;
   standin::recordCall(name);
   standin::say(std::string("[host] ") + name + " called: not implemented in the stand-in host");
   return 0;

@@ -19,17 +19,18 @@ struct ProtocolInfo {
   std::int32_t referenceTimeCourseThickness;
 };
 
-// One condition (288 bytes). The interval arrays belong to the host.
+// One condition (288 bytes). The interval arrays belong to the host; the plug-in only reads them.
 struct ProtocolCondition {
   char name[256];
   std::int32_t nrOfIntervals;
   std::int32_t reserved1;
-  std::int32_t* intervalStarts;
-  std::int32_t* intervalEnds;
+  const std::int32_t* intervalStarts;
+  const std::int32_t* intervalEnds;
   std::int32_t color;
   std::int32_t reserved2;
 };
 
+static_assert(sizeof(void*) == 8, "the records are laid out for a 64-bit host");
 static_assert(sizeof(ProtocolInfo) == 596);
 static_assert(offsetof(ProtocolInfo, fileName) == 4);
 static_assert(offsetof(ProtocolInfo, experimentName) == 265);

@@ -10,6 +10,7 @@
 #include "host/call_timing.h"
 #include "host/documents.h"
 #include "host/library_loader.h"
+#include "host/preview_command.h"
 #include "host/standin_host.h"
 #include "plugin/folwyn_plugin.h"
 
@@ -18,6 +19,7 @@ namespace {
 const char kUsage[] =
     "usage: TarnwickNZ.exe [options] PLUGIN_LIBRARY\n"
     "       TarnwickNZ.exe make-vtc --volumes N --tr MS OUT.vtc\n"
+    "       TarnwickNZ.exe preview [--motion] [--form sdm|rtc] IN.sdm|IN.rtc OUT.svg\n"
     "options:\n"
     "  --host-version X.Y.Z  version the host reports (default 2.8.0)\n"
     "  --vmr FILE            current anatomical document (must exist); default: none\n"
@@ -61,6 +63,9 @@ void printRunTiming(int run, double executeSeconds, double hostSeconds) {
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "make-vtc") == 0) {
     return standin::makeVtcCommand(argc - 2, argv + 2);
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "preview") == 0) {
+    return standin::previewCommand(argc - 2, argv + 2);
   }
 
   standin::HostConfig config;

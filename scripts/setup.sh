@@ -13,6 +13,7 @@ command -v g++ >/dev/null 2>&1 || missing+=(g++)
 command -v make >/dev/null 2>&1 || missing+=(make)
 command -v nm >/dev/null 2>&1 || missing+=(binutils)
 [ -f /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
+command -v xmllint >/dev/null 2>&1 || missing+=(libxml2-utils)
 command -v localedef >/dev/null 2>&1 && [ -d /usr/share/i18n/locales ] || missing+=(locales)
 for extra in "$@"; do missing+=("$extra"); done
 

@@ -414,7 +414,7 @@ class PreviewDrawing {
     const double middle = rowHeight_ / 2;
     svg_.rect(4, middle - 9 + small, 7, 7, colour);
     if (luminance(predictor.color) < kDarkLuminance) {
-      svg_.rect(kPlotLeft - 4, 1, kPlotWidth + 8, rowHeight_ - 2, kLightGround);
+      svg_.rect(kPlotLeft - 4, 2, kPlotWidth + 8, rowHeight_ - 4, kLightGround);
     }
     svg_.openText(kTextLeft, middle - 2 + small, 12 - small, kText);
     svg_.text(predictor.name, kLabelCharacters).closeText();

@@ -6,6 +6,9 @@
 
 namespace {
 
+// The size of the largest buffer that text is composed in (the protocol report).
+constexpr int kLargestWidth = 100000;
+
 // Appends to a fixed buffer, cutting at its end; keeps the text NUL-terminated.
 class FixedWriter {
  public:
@@ -85,8 +88,12 @@ std::size_t compose(char* out, std::size_t size, std::size_t start, const char* 
       pad = '0';
       ++p;
     }
+    // A width beyond the largest buffer pads nothing more that fits: further digits are read
+    // but not counted, so that no width overflows or pads for long.
     int width = 0;
-    while (*p >= '0' && *p <= '9') width = width * 10 + (*p++ - '0');
+    for (; *p >= '0' && *p <= '9'; ++p) {
+      if (width < kLargestWidth) width = width * 10 + (*p - '0');
+    }
     if (*p == '\0') break;
     const FormatArg* arg = next != args.end() ? next++ : nullptr;
     if (arg == nullptr) continue;

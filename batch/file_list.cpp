@@ -106,6 +106,11 @@ bool readFileList(const char* path, int& declaredCount, std::vector<std::string>
       logText("Entry too long (more than 511 characters), skipped.");
       continue;
     }
+    if (word.size() >= 2 && word.find('\0') != std::string::npos) {
+      // The host would be handed the text before the NUL, another path than the one classified.
+      logText("Entry holds a NUL character, skipped.");
+      continue;
+    }
     logText(word.c_str());
     if (word.size() < 2) break;
     entries.push_back(word);

@@ -11,9 +11,10 @@
 // "Reading filenames..." and every word read ("^" at the end of the file). The list ends at the
 // end of the file or at the first word shorter than 2 characters. A word that begins with a
 // double quote runs to the next double quote (blanks included; to the end of its line without
-// one) and the entry is the text between the quotes. A word of more than 511 characters is no
-// entry: it is skipped with a log line. False, after logging "Unable to open the file list: %s",
-// when the file cannot be opened or read; then no entries are returned.
+// one) and the entry is the text between the quotes. A word of more than 511 characters, or of
+// two or more that holds a NUL character, is no entry: it is skipped with a log line. False,
+// after logging "Unable to open the file list: %s", when the file cannot be opened or read; then
+// no entries are returned.
 bool readFileList(const char* path, int& declaredCount, std::vector<std::string>& entries);
 
 // The class of one entry, by the first of ".prt", ".vtc", "_3DMC", "_HR", "_RVT" that occurs

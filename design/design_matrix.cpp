@@ -39,15 +39,22 @@ void composeProtocolReport(char* report, const ProtocolInfo& info) {
                   {info.timeCourseThickness});
 }
 
-void appendConditionReport(char* report, int number, const ProtocolCondition& condition) {
+// Appends one condition's block to the report. False once the report is full: any further text
+// would be cut away whole, so the intervals after that point are not even composed (a protocol
+// may have millions of them).
+bool appendConditionReport(char* report, int number, const ProtocolCondition& condition) {
   appendFormatted(report, kReportSize, "\nProtocol condition number: %d\n", {number + 1});
   appendFormatted(report, kReportSize, "Condition name: %s\n", {fieldText(condition.name).c_str()});
   appendFormatted(report, kReportSize, "Number of intervals: %d\n", {condition.nrOfIntervals});
   for (int j = 0; j < condition.nrOfIntervals; ++j) {
-    appendFormatted(report, kReportSize, "Interval nr %d: From: %d to %d\n",
-                    {j + 1, condition.intervalStarts[j], condition.intervalEnds[j]});
+    if (appendFormatted(report, kReportSize, "Interval nr %d: From: %d to %d\n",
+                        {j + 1, condition.intervalStarts[j], condition.intervalEnds[j]}) >=
+        kReportSize - 1) {
+      return false;
+    }
   }
   appendColorComponents(report, kReportSize, condition.color, "Red: %d Green: %d Blue: %d\n");
+  return strnlen(report, kReportSize) < kReportSize - 1;
 }
 
 // The name under which the design matrix is saved, composed from the VTC path and the
@@ -85,12 +92,13 @@ bool createDesignMatrixFromProtocol(int hrfKind, bool report, float predictorVal
   // A condition the host does not give gets no predictor.
   std::vector<bool> given(conditions.size(), false);
   formatText(reportText.get(), kReportSize, "Conditions:\n", {});
+  bool reportFull = false;
   for (int k = 0; k < conditionCount; ++k) {
     ProtocolCondition& condition = conditions[static_cast<std::size_t>(k)];
     condition = ProtocolCondition{};
     if (hostApi.nzGetProtocolCondition(k, &condition) == 0) continue;
     given[static_cast<std::size_t>(k)] = true;
-    appendConditionReport(reportText.get(), k, condition);
+    if (!reportFull) reportFull = !appendConditionReport(reportText.get(), k, condition);
   }
   if (report) logText(reportText.get());
 

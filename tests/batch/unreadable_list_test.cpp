@@ -3,6 +3,8 @@
 // files lie in such a folder. The run reports it, reads and writes nothing it should not, and
 // ends in order. The permission cases run as an ordinary user in a child process, so that they
 // hold when the tests run as root.
+
+#ifndef _WIN32
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -103,3 +105,5 @@ TEST(UnreadableFileList, ListsAndConfoundFilesBehindPermissions) {
 }
 
 }  // namespace
+
+#endif  // _WIN32

@@ -4,6 +4,8 @@
 // cut between the reading of the file list and their opening. In every case the plug-in logs the
 // fault, writes no merged design matrix, leaves no temporary file and keeps an older merged file
 // byte for byte.
+
+#ifndef _WIN32
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -208,3 +210,5 @@ TEST(ConfoundFileFaults, AFileThatVanishesOrIsCutAfterTheListWasReadIsNotMerged)
 }
 
 }  // namespace
+
+#endif  // _WIN32

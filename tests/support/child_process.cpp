@@ -1,3 +1,5 @@
+
+#ifndef _WIN32
 #include "tests/support/child_process.h"
 
 #include <grp.h>
@@ -115,3 +117,5 @@ bool permissionsCanBeEnforced() {
   });
   return probe.completed && probe.lines == std::vector<std::string>{"nobody"};
 }
+
+#endif  // _WIN32

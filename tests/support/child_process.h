@@ -3,6 +3,8 @@
 // cannot be read or written even when the tests run as root). POSIX only.
 #pragma once
 
+#ifndef _WIN32
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,3 +32,5 @@ ChildOutcome runInChild(const ChildConditions& conditions,
 // True when the process can be kept from reading or writing a folder by its permissions: it is
 // not root, or as root it can become the unprivileged user.
 bool permissionsCanBeEnforced();
+
+#endif  // _WIN32

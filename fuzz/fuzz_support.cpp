@@ -67,6 +67,14 @@ std::vector<std::string> FuzzFolder::entries() const {
   return names;
 }
 
+std::string straddlingBlocks(std::string_view bytes) {
+  constexpr std::size_t kBlock = 64 * 1024;
+  if (bytes.size() % 2 == 0 || bytes.size() / 2 >= kBlock) return std::string(bytes);
+  std::string padded(kBlock - bytes.size() / 2, ' ');
+  for (std::size_t i = 99; i < padded.size(); i += 100) padded[i] = '\n';
+  return padded.append(bytes);
+}
+
 bool readWholeFile(const std::string& path, std::string& content) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

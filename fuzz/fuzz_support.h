@@ -34,6 +34,11 @@ class FuzzFolder {
   std::string path_;
 };
 
+// The bytes as a reader of files in 64 KiB blocks should see them in both halves of the inputs:
+// for an input of odd size, white space in front, so that its middle falls on the end of the
+// first block and items run over a block's end. Leading white space changes no item.
+std::string straddlingBlocks(std::string_view bytes);
+
 // The whole content of the file at path; false when it cannot be read.
 bool readWholeFile(const std::string& path, std::string& content);
 

@@ -4,7 +4,8 @@
 // file. The writer's output must be either exactly the text a plain second reading of the input
 // calls for (so its header counts match the rows and sections written), or absent: then an
 // older file of the output name is byte for byte as it was, the input is unchanged and no
-// temporary file is left.
+// temporary file is left. A design matrix of odd size goes to the file after white space that
+// puts its middle on the end of the scanner's first 64 KiB block.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -206,7 +207,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   folder.clear();
 
   const std::uint8_t mode = data[0];
-  const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::string bytes =
+      straddlingBlocks(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+  const std::string_view input(bytes);
   const int points = (mode >> 4) & 7;
   const bool z = (mode & 0x80) != 0;
   const ConfoundSet motion = motionSet(points, z);

@@ -1,0 +1,24 @@
+// folwyn_bench: the in-process benchmarks of the plug-in's text work, then the ratios and
+// figures that its targets name, all from this one run. Google Benchmark's options apply
+// (--benchmark_filter=REGEX, --benchmark_min_time=SECONDS, ...).
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_registry.h"
+#include "bench/ratio_report.h"
+#include "bench/silent_host.h"
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  bench::installSilentHost();
+  bench::registerReaderBenchmarks();
+  bench::registerZTransformBenchmarks();
+  bench::registerWriterBenchmarks();
+  bench::registerConversionBenchmarks();
+  bench::registerFileListBenchmarks();
+  bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  bench::printTargets(reporter);
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,10 +1,24 @@
 #include "confounds/item_scanner.h"
 
+#include <cstdint>
+
 namespace {
 
-// White space as in the classic locale.
+// White space as in the classic locale: blank, tab, line feed, vertical tab, form feed and
+// carriage return, as one bit each; every other byte, above the blank or not, is none.
+constexpr std::uint64_t kWhiteSpaceBits = (std::uint64_t{1} << ' ') | (std::uint64_t{1} << '\t') |
+                                          (std::uint64_t{1} << '\n') | (std::uint64_t{1} << '\v') |
+                                          (std::uint64_t{1} << '\f') | (std::uint64_t{1} << '\r');
+
 bool isWhite(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+  const auto byte = static_cast<unsigned char>(c);
+  return byte <= ' ' && ((kWhiteSpaceBits >> byte) & 1) != 0;
+}
+
+// The first position from start on, before filled, whose byte is (white) white space, or filled.
+std::size_t scanWhile(const char* data, std::size_t start, std::size_t filled, bool white) {
+  while (start < filled && isWhite(data[start]) == white) ++start;
+  return start;
 }
 
 bool isLineEnd(char c) {
@@ -26,7 +40,7 @@ bool ItemScanner::refill() {
 
 bool ItemScanner::skipWhiteSpace() {
   for (;;) {
-    while (position_ < filled_ && isWhite(block_[position_])) ++position_;
+    position_ = scanWhile(block_.data(), position_, filled_, true);
     if (position_ < filled_) return true;
     if (!refill()) return false;
   }
@@ -35,7 +49,7 @@ bool ItemScanner::skipWhiteSpace() {
 bool ItemScanner::nextToken(std::string_view& item) {
   if (!skipWhiteSpace()) return false;
   std::size_t start = position_;
-  while (position_ < filled_ && !isWhite(block_[position_])) ++position_;
+  position_ = scanWhile(block_.data(), position_, filled_, false);
   if (position_ < filled_ || exhausted_) {
     item = std::string_view(block_.data() + start, position_ - start);
     return true;
@@ -43,7 +57,7 @@ bool ItemScanner::nextToken(std::string_view& item) {
   // The token runs on into the next block: collect it.
   spill_.assign(block_.data() + start, position_ - start);
   while (refill()) {
-    while (position_ < filled_ && !isWhite(block_[position_])) ++position_;
+    position_ = scanWhile(block_.data(), position_, filled_, false);
     spill_.append(block_.data(), position_);
     if (spill_.size() > kMaxItemLength) return false;
     if (position_ < filled_) break;

@@ -17,8 +17,17 @@ std::int32_t readIntegerItem(ItemScanner& scanner) {
 }
 
 double readNumberItem(ItemScanner& scanner) {
-  std::string_view item;
+  const char* begin = nullptr;
+  const char* end = nullptr;
+  if (!scanner.peek(begin, end)) throw DamagedFile();
   double value = 0.0;
+  // Nearly every number is a short decimal within the block: read it in place, in one pass.
+  const char* stop = parseShortDecimalPrefix(begin, end, value);
+  if (stop != nullptr && scanner.tokenEndsAt(stop)) {
+    scanner.consumeTo(stop);
+    return value;
+  }
+  std::string_view item;
   if (!scanner.nextToken(item) || !parseNumber(item, value)) throw DamagedFile();
   return value;
 }

@@ -92,3 +92,15 @@ bool ItemScanner::nextNonBlank(char& c) {
   c = block_[position_++];
   return true;
 }
+
+bool ItemScanner::peek(const char*& begin, const char*& end) {
+  if (!skipWhiteSpace()) return false;
+  begin = block_.data() + position_;
+  end = block_.data() + filled_;
+  return true;
+}
+
+bool ItemScanner::tokenEndsAt(const char* p) const {
+  const auto at = static_cast<std::size_t>(p - block_.data());
+  return at < filled_ ? isWhite(block_[at]) : exhausted_;
+}

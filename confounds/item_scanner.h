@@ -34,6 +34,16 @@ class ItemScanner {
   // The next character that is not white space; false at the end of the input or on an error.
   bool nextNonBlank(char& c);
 
+  // For a reader that takes an item in place: skips white space and sets [begin, end) to the
+  // bytes from the start of the next token to the end of the block read so far. False at the end
+  // of the input or on a read error. The bytes last until the next call of any function.
+  bool peek(const char*& begin, const char*& end);
+  // True when a token that begins at the position peek gave ends at p, a position in the peeked
+  // bytes or their end: p is at white space, or at the end of the input.
+  bool tokenEndsAt(const char* p) const;
+  // Moves on to p, a position in the peeked bytes or their end.
+  void consumeTo(const char* p) { position_ = static_cast<std::size_t>(p - block_.data()); }
+
  private:
   bool skipWhiteSpace();
   bool refill();

@@ -13,3 +13,13 @@ bool parseInteger(std::string_view text, std::int32_t& value);
 // fraction after a full stop, optional exponent) within the range of a double; then value holds
 // it. False for anything else ("nan", "inf", hexadecimal, 1e400, trailing text), value unchanged.
 bool parseNumber(std::string_view text, double& value);
+
+// The numbers of the text forms are short decimals: "-0.013872", "66.229394", "0.12345679". When
+// [begin, end) begins with "-"?digits("."digits)?(("e"|"E")("+"|"-")?digits)?, at least one and
+// at most 19 digits before the exponent, whose digits make an integer of at most 2^53 and whose
+// power of ten is at most 22 either way, that number is one exact integer multiplied or divided
+// by one exact power of ten: a single IEEE operation, which rounds correctly, so the value is the
+// one parseNumber gives for that text. Then value holds it and the end of its text is returned
+// (the caller checks that the token ends there). Otherwise null, value unchanged: the caller
+// takes the whole token to parseNumber.
+const char* parseShortDecimalPrefix(const char* begin, const char* end, double& value);

@@ -3,6 +3,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "plugin/host_services.h"
 
@@ -15,82 +18,131 @@ bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// The whole file, or false when it cannot be opened or read (a folder, an I/O error).
-bool readWholeFile(const char* path, std::string& content) {
-  std::FILE* file = std::fopen(path, "rb");
-  if (file == nullptr) return false;
-  char block[65536];
-  std::size_t count;
-  while ((count = std::fread(block, 1, sizeof block, file)) > 0) content.append(block, count);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  return !failed;
-}
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
 
+// Reads the file list in blocks, only as far as the list goes, and keeps no more of a word than
+// tells that it is too long: a file picked by mistake (a data file of gigabytes) costs neither
+// its size in memory nor a read to its end, since such a file soon holds a one-character word.
 class ListReader {
  public:
-  explicit ListReader(const std::string& text) : text_(text) {}
+  explicit ListReader(std::FILE* file) : file_(file), block_(kBlockSize) {}
+
+  // Reads the first block. False when the file cannot be read (a folder, an I/O error).
+  bool start() {
+    peek();
+    return !failed_;
+  }
+
+  // True once a read of the file failed; the text then ends where the failure came.
+  bool failed() const { return failed_; }
 
   // The declared count: a decimal integer with an optional sign after leading white space, 0
   // when there is none (nothing is consumed then). Saturates at the int range.
   int declaredCount() {
     skipBlanks();
-    std::size_t p = pos_;
     bool negative = false;
-    if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) negative = text_[p++] == '-';
-    if (p >= text_.size() || text_[p] < '0' || text_[p] > '9') return 0;
-    long long value = 0;
-    for (; p < text_.size() && text_[p] >= '0' && text_[p] <= '9'; ++p) {
-      if (value <= INT_MAX) value = value * 10 + (text_[p] - '0');
+    std::size_t ahead = 0;
+    if (peek() == '+' || peek() == '-') {
+      negative = peek() == '-';
+      ahead = 1;
     }
-    pos_ = p;
+    if (!isDigit(peek(ahead))) return 0;
+    if (ahead > 0) advance();
+    long long value = 0;
+    for (; isDigit(peek()); advance()) {
+      if (value <= INT_MAX) value = value * 10 + (peek() - '0');
+    }
     if (negative) value = -value;
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
   }
 
-  // The next word, quoted or not; false at the end of the text.
+  // The next word, quoted or not; false at the end of the text. Of a word longer than
+  // kMaxEntryLength, more than kMaxEntryLength characters are kept but not all.
   bool nextWord(std::string& word) {
     skipBlanks();
-    if (pos_ >= text_.size()) return false;
-    if (text_[pos_] == '"') {
-      std::size_t start = pos_ + 1;
-      std::size_t end = text_.find_first_of("\"\n", start);
-      if (end == std::string::npos) end = text_.size();
-      word.assign(text_, start, end - start);
+    if (peek() < 0) return false;
+    word.clear();
+    std::size_t length = 0;
+    if (peek() == '"') {
+      advance();
+      int c;
+      for (; (c = peek()) >= 0 && c != '"' && c != '\n'; advance()) keep(word, length, c);
+      if (c >= 0) advance();
       // A line end without a closing quote ends the word; a carriage return before it is no
       // part of the path.
-      if (end < text_.size() && text_[end] == '\n' && !word.empty() && word.back() == '\r') {
+      if (c == '\n' && length == word.size() && !word.empty() && word.back() == '\r') {
         word.pop_back();
       }
-      pos_ = end < text_.size() ? end + 1 : end;
       return true;
     }
-    std::size_t start = pos_;
-    while (pos_ < text_.size() && !isBlank(text_[pos_])) ++pos_;
-    word.assign(text_, start, pos_ - start);
+    for (int c; (c = peek()) >= 0 && !isBlank(static_cast<char>(c)); advance()) {
+      keep(word, length, c);
+    }
     return true;
   }
 
  private:
-  void skipBlanks() {
-    while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+  // Room for a word of kMaxEntryLength characters, one over, and a carriage return to drop.
+  static constexpr std::size_t kKeptLength = kMaxEntryLength + 2;
+
+  static bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+  static void keep(std::string& word, std::size_t& length, int c) {
+    if (word.size() < kKeptLength) word.push_back(static_cast<char>(c));
+    ++length;
   }
 
-  const std::string& text_;
-  std::size_t pos_ = 0;
+  // The character ahead characters after the current one, or -1 after the end of the text.
+  int peek(std::size_t ahead = 0) {
+    if (position_ + ahead >= filled_ && !fill(ahead)) return -1;
+    return static_cast<unsigned char>(block_[position_ + ahead]);
+  }
+
+  void advance() { ++position_; }
+
+  // Reads on until the block holds the character ahead characters after the current one.
+  bool fill(std::size_t ahead) {
+    filled_ -= position_;
+    std::memmove(block_.data(), block_.data() + position_, filled_);
+    position_ = 0;
+    while (!ended_ && filled_ <= ahead) {
+      const std::size_t count =
+          std::fread(block_.data() + filled_, 1, block_.size() - filled_, file_);
+      filled_ += count;
+      if (count == 0) {
+        ended_ = true;
+        failed_ = std::ferror(file_) != 0;
+      }
+    }
+    return filled_ > ahead;
+  }
+
+  void skipBlanks() {
+    for (int c; (c = peek()) >= 0 && isBlank(static_cast<char>(c));) advance();
+  }
+
+  std::FILE* file_;
+  std::vector<char> block_;
+  std::size_t position_ = 0;
+  std::size_t filled_ = 0;
+  bool ended_ = false;
+  bool failed_ = false;
 };
 
 }  // namespace
 
 bool readFileList(const char* path, int& declaredCount, std::vector<std::string>& entries) {
-  std::string content;
-  if (path == nullptr || !readWholeFile(path, content)) {
+  std::unique_ptr<std::FILE, FileCloser> file(path != nullptr ? std::fopen(path, "rb") : nullptr);
+  ListReader reader(file.get());
+  if (file == nullptr || !reader.start()) {
     logFormatted<kDriverLineSize>("Unable to open the file list: %s", {path});
     return false;
   }
-  ListReader reader(content);
   declaredCount = reader.declaredCount();
   logFormatted<kDriverLineSize>("Number of PRT-VTC pairs: %d", {declaredCount});
   logText("Reading filenames...");
@@ -114,6 +166,12 @@ bool readFileList(const char* path, int& declaredCount, std::vector<std::string>
     logText(word.c_str());
     if (word.size() < 2) break;
     entries.push_back(word);
+  }
+  if (reader.failed()) {
+    // A list read only in part would leave out groups without a word of it.
+    entries.clear();
+    logFormatted<kDriverLineSize>("Unable to open the file list: %s", {path});
+    return false;
   }
   return true;
 }

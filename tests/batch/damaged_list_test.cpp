@@ -1,10 +1,20 @@
-// File lists with damage the fuzzer found: a NUL character inside a word. The host is handed
-// each entry as a NUL-terminated path, so a word holding a NUL would reach it as the text before
-// the NUL while being classified by the whole word ("a\0.prt" taken for a protocol, "a" handed
-// on). Such a word is skipped with a log line, as an over-long one is.
+// File lists with damage: a NUL character inside a word (found by the fuzzer), and a file that
+// is no list at all. The host is handed each entry as a NUL-terminated path, so a word holding a
+// NUL would reach it as the text before the NUL while being classified by the whole word
+// ("a\0.prt" taken for a protocol, "a" handed on). Such a word is skipped with a log line, as an
+// over-long one is.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "batch/file_list.h"
@@ -76,3 +86,44 @@ TEST(DamagedFileList, TheFuzzerFindingGivesOnlyEntriesTheHostSeesWhole) {
 }
 
 }  // namespace
+
+#ifndef _WIN32
+// A data file picked as the list by mistake (a VTC of gigabytes, say) soon holds a one-character
+// word, where the list ends; it must be read no further. The list here comes through a pipe that
+// stays open, after a block of filler: a reader that reads on to the end of its file waits until
+// the writer gives up.
+TEST(DamagedFileList, AFileIsReadOnlyAsFarAsItsListGoes) {
+  TempDir dir;
+  const std::string pipePath = dir.file("list.txt");
+  ASSERT_EQ(mkfifo(pipePath.c_str(), 0600), 0);
+  // The reader closes the pipe while the writer still writes: a failed write, not a signal.
+  const auto previousHandler = std::signal(SIGPIPE, SIG_IGN);
+  std::promise<void> done;
+  std::future<void> finished = done.get_future();
+  std::thread writer([&] {
+    std::FILE* out = std::fopen(pipePath.c_str(), "wb");
+    if (out == nullptr) return;
+    const std::string head = "1 /d/a.prt /d/a.vtc x ";
+    std::fwrite(head.data(), 1, head.size(), out);
+    const std::string filler(1024 * 1024, 'z');
+    std::fwrite(filler.data(), 1, filler.size(), out);
+    std::fflush(out);
+    finished.wait_for(std::chrono::seconds(10));
+    std::fclose(out);
+  });
+  FakeHost host;
+  int count = 0;
+  std::vector<std::string> entries;
+  const auto start = std::chrono::steady_clock::now();
+  const bool read = readFileList(pipePath.c_str(), count, entries);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  done.set_value();
+  writer.join();
+  std::signal(SIGPIPE, previousHandler);
+  EXPECT_TRUE(read);
+  EXPECT_EQ(entries, (Strings{"/d/a.prt", "/d/a.vtc"}));
+  EXPECT_EQ(FakeHost::log().back(), "x");
+  EXPECT_LT(seconds, 5.0);
+}
+#endif

@@ -22,6 +22,27 @@ void transformStored(std::vector<double>& column, std::int32_t length) {
   zTransformColumn(std::span<double>(column.data(), count));
 }
 
+// The powers of two from 2^-1022 to 2^1023 are normal doubles.
+constexpr int kLowestNormalExponent = -1022;
+constexpr int kHighestExponent = 1023;
+
+// The two passes of the statistics and the pass of the transform, over the values as scaled
+// gives them.
+template <typename Scale>
+void standardise(std::span<double> column, Scale scaled) {
+  const double n = static_cast<double>(column.size());
+  double sum = 0.0;
+  for (double x : column) sum += scaled(x);
+  const double mean = sum / n;
+  double squares = 0.0;
+  for (double x : column) {
+    const double d = scaled(x) - mean;
+    squares += d * d;
+  }
+  const double sd = std::sqrt(squares / n);
+  for (double& x : column) x = (scaled(x) - mean) / sd;
+}
+
 }  // namespace
 
 void zTransformColumn(std::span<double> column) {
@@ -35,22 +56,17 @@ void zTransformColumn(std::span<double> column) {
   // The statistics are taken of the values scaled by a power of two that brings the largest
   // magnitude near 1: sums and squares then never overflow or underflow, and since scaling by a
   // power of two is exact, the result is the same as of the unscaled values.
-  // (ldexp scales in one step, so even a subnormal magnitude, whose factor 2^1074 would not fit
-  // a double, is scaled exactly.)
   int exponent = 0;
   std::frexp(magnitude, &exponent);
-  const auto scaled = [shift = -exponent](double x) { return std::ldexp(x, shift); };
-  const double n = static_cast<double>(column.size());
-  double sum = 0.0;
-  for (double x : column) sum += scaled(x);
-  const double mean = sum / n;
-  double squares = 0.0;
-  for (double x : column) {
-    const double d = scaled(x) - mean;
-    squares += d * d;
+  const int shift = -exponent;
+  if (shift >= kLowestNormalExponent && shift <= kHighestExponent) {
+    // The factor is a double: one multiplication per value, rounded as ldexp rounds.
+    const double factor = std::ldexp(1.0, shift);
+    standardise(column, [factor](double x) { return x * factor; });
+  } else {
+    // A subnormal magnitude needs a factor above 2^1023: ldexp scales in one step.
+    standardise(column, [shift](double x) { return std::ldexp(x, shift); });
   }
-  const double sd = std::sqrt(squares / n);
-  for (double& x : column) x = (scaled(x) - mean) / sd;
 }
 
 void zTransformMotion(ConfoundSet& set) {

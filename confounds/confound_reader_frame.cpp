@@ -1,12 +1,11 @@
 #include "confounds/confound_reader_frame.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "confounds/confound_items.h"
 #include "plugin/host_services.h"
+#include "plugin/open_file_size.h"
 
 namespace {
 
@@ -60,9 +59,8 @@ ConfoundSet readConfoundFile(const char* path, ConfoundKind kind, ConfoundForm f
   }
   set.fileOpened = true;
   try {
-    std::error_code error;
-    std::uintmax_t fileSize = std::filesystem::file_size(std::filesystem::path(path), error);
-    if (error) throw DamagedFile();
+    std::uintmax_t fileSize = 0;
+    if (!openFileSize(file.get(), fileSize)) throw DamagedFile();
     ItemScanner scanner(file.get());
     readHeader(scanner, form, set);
     logHeaderReport(set);

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "host/native_path.h"
+
 namespace standin {
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
@@ -12,13 +14,17 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     error = "no file name given";
     return false;
   }
-  const fs::path target(path);
+  const fs::path target = nativePath(path);
+  if (target.empty()) {
+    error = "no file name in the code page of the process: " + path;
+    return false;
+  }
   fs::path temporary = target;
   temporary += ".partial";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) {
-      error = "cannot create " + temporary.string();
+      error = "cannot create " + path + ".partial";
       return false;
     }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -26,7 +32,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (!out) {
       std::error_code ignored;
       fs::remove(temporary, ignored);
-      error = "cannot write " + temporary.string();
+      error = "cannot write " + path + ".partial";
       return false;
     }
   }

@@ -15,6 +15,7 @@
 #include "host/design_matrix.h"
 #include "host/document_functions.h"
 #include "host/hrf.h"
+#include "host/native_path.h"
 #include "host/protocol_file.h"
 #include "host/protocol_records.h"
 #include "host/sdm_writer.h"
@@ -71,22 +72,22 @@ std::unique_ptr<CurrentProtocol> findProtocol(const std::string& name) {
     return nullptr;
   }
   std::vector<fs::path> folders;
-  if (documents().vtc) folders.push_back(fs::path(documents().vtc->path).parent_path());
+  if (documents().vtc) folders.push_back(nativePath(documents().vtc->path).parent_path());
   if (documents().anatomical) {
-    folders.push_back(fs::path(documents().anatomical->path).parent_path());
+    folders.push_back(nativePath(documents().anatomical->path).parent_path());
   }
   for (const fs::path& folder : folders) {
-    fs::path candidate = folder / name;
+    fs::path candidate = folder / nativePath(name);
     std::error_code ignored;
     if (!fs::is_regular_file(candidate, ignored)) continue;
     auto current = std::make_unique<CurrentProtocol>();
     std::string error;
-    if (!readProtocolFile(candidate.string(), current->protocol, error)) {
+    if (!readProtocolFile(narrowPath(candidate), current->protocol, error)) {
       say("[host] protocol refused: " + error);
       return nullptr;
     }
     current->fileName = name;
-    say("[host] protocol " + name + " taken from " + candidate.string() + " (" +
+    say("[host] protocol " + name + " taken from " + narrowPath(candidate) + " (" +
         std::to_string(current->protocol.conditions.size()) + " conditions)");
     return current;
   }
@@ -117,7 +118,8 @@ bool openAnatomicalDocument(const std::string& vmrPath, std::string& error) {
     return true;
   }
   std::error_code ignored;
-  if (!fs::is_regular_file(vmrPath, ignored) || !std::ifstream(vmrPath, std::ios::binary)) {
+  if (!fs::is_regular_file(nativePath(vmrPath), ignored) ||
+      !std::ifstream(vmrPath, std::ios::binary)) {
     error = "no readable anatomical document at " + vmrPath;
     return false;
   }

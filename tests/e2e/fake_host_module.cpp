@@ -7,7 +7,11 @@
 
 #include "plugin/host_functions.h"
 
+#if defined(_WIN32)
+#define FAKE_EXPORT extern "C" __declspec(dllexport)
+#else
 #define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 #ifdef FAKE_HOST_VERSION
 FAKE_EXPORT int nzGetVersionOfTarnwickNZ(int* major, int* minor, int* sub) {

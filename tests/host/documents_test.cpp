@@ -10,6 +10,7 @@
 #include "host/document_functions.h"
 #include "host/documents.h"
 #include "host/protocol_records.h"
+#include "host/standin_host.h"
 #include "host/vtc_file.h"
 #include "tests/host/host_test_support.h"
 #include "tests/host/protocol_fixtures.h"
@@ -245,7 +246,7 @@ TEST_F(Documents, EveryCallIsJournalledWithItsArgumentsAndResult) {
   nzSetPredictorValuesFromConditionName("Face trials", "Face trials", 1.5f);
   nzGetPredictor(3);
   EXPECT_EQ(hosttest::readBytes(calls),
-            "nzLinkVTCToCurrentVMR\t" + vtc_ +
+            "nzLinkVTCToCurrentVMR\t" + standin::escapeLine(vtc_) +
                 "\t1\t1\n"
                 "nzAddPredictor\tFace trials\t1\n"
                 "nzSetPredictorValuesFromConditionName\tFace trials\tFace trials\t1.5\t0\n"

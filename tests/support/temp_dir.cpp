@@ -5,13 +5,29 @@
 #include <fstream>
 #include <sstream>
 
+#if defined(_WIN32)
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
+
+namespace {
+
+long long processId() {
+#if defined(_WIN32)
+  return _getpid();
+#else
+  return getpid();
+#endif
+}
+
+}  // namespace
 
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   path_ = std::filesystem::temp_directory_path() /
-          ("folwyn-test-" + std::to_string(getpid()) + "-" + std::to_string(stamp) + "-" +
+          ("folwyn-test-" + std::to_string(processId()) + "-" + std::to_string(stamp) + "-" +
            std::to_string(counter++));
   std::filesystem::create_directories(path_);
 }

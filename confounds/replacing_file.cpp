@@ -21,7 +21,11 @@ void ReplacingFile::discard() {
 
 bool ReplacingFile::commit() {
   if (file_ == nullptr) return false;
-  bool written = flushFileToDisk(file_);
+  // One flush, checked, and the close, checked: only a file written whole replaces the target.
+  // The data is not forced to the storage device: the rename alone keeps every reader from a
+  // partial file, and forcing each merged file took some 3 to 6 ms, most of the plug-in's time
+  // in a batch.
+  bool written = std::fflush(file_) == 0 && std::ferror(file_) == 0;
   written = std::fclose(file_) == 0 && written;
   file_ = nullptr;
   if (!written || !replaceFile(tempPath_, target_)) {

@@ -19,9 +19,9 @@ class ReplacingFile {
   // The open temporary file (null when not opened); owned by this object.
   std::FILE* file() const { return file_; }
 
-  // Forces the written data to the disk, closes the file and renames it over the target. True
-  // when all of that worked; false otherwise, and then the temporary file is gone and the target
-  // is as it was.
+  // Flushes the written data to the system, closes the file and renames it over the target.
+  // True when all of that worked; false otherwise, and then the temporary file is gone and the
+  // target is as it was.
   bool commit();
 
  private:

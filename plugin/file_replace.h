@@ -1,6 +1,6 @@
-// Atomic replacement of a file: write a new file beside the target, force it to the disk, then
-// rename it over the target in one step, so that readers see either the old file or the whole
-// new one, never a partial file.
+// Atomic replacement of a file: write a new file beside the target, then rename it over the
+// target in one step, so that readers see either the old file or the whole new one, never a
+// partial file.
 #pragma once
 
 #include <cstdio>
@@ -11,10 +11,6 @@
 // open file, which the caller closes, and stores its name in tempPath; null when no such file
 // could be created (missing folder, no permission), then tempPath is empty.
 std::FILE* createFileBeside(const std::string& target, std::string& tempPath);
-
-// Hands the buffered data of the open file to the system and forces it to the storage device.
-// False when any of that failed; the file stays open either way.
-bool flushFileToDisk(std::FILE* file);
 
 // Renames the closed file source to target in one step, replacing a file of that name. False on
 // failure; target is then as it was and source still exists.

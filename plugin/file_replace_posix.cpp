@@ -40,11 +40,6 @@ std::FILE* createFileBeside(const std::string& target, std::string& tempPath) {
   return nullptr;
 }
 
-bool flushFileToDisk(std::FILE* file) {
-  if (std::fflush(file) != 0) return false;
-  return fsync(fileno(file)) == 0;
-}
-
 bool replaceFile(const std::string& source, const std::string& target) {
   return std::rename(source.c_str(), target.c_str()) == 0;
 }

@@ -46,11 +46,6 @@ std::FILE* createFileBeside(const std::string& target, std::string& tempPath) {
   return nullptr;
 }
 
-bool flushFileToDisk(std::FILE* file) {
-  if (std::fflush(file) != 0) return false;
-  return _commit(_fileno(file)) == 0;
-}
-
 bool replaceFile(const std::string& source, const std::string& target) {
   return MoveFileExA(source.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

@@ -102,13 +102,16 @@ TEST(WindowsExampleStudy, WritesEveryDesignMatrixAndTheMergedOnesWithCrLfLineEnd
     EXPECT_FALSE(readBytes(study / name).empty()) << name;
   }
   // The plug-in writes the merged design matrices as Windows text files.
-  for (const char* merged :
-       {"run1/run1_faces_houses_3DMC_z_HR_z_RVT_z.sdm", "run2/run2_faces_houses_msec_3DMC_z.sdm"}) {
-    const std::string bytes = readBytes(study / merged);
-    EXPECT_TRUE(endsEveryLineWithCrLf(bytes)) << merged;
-    EXPECT_TRUE(contains(bytes, "NrOfPredictors: 12\r\n") ||
-                contains(bytes, "NrOfPredictors: 9\r\n"))
-        << merged;
+  struct Merged {
+    const char* name;
+    const char* predictors;
+  };
+  for (const Merged& merged : {Merged{"run1/run1_faces_houses_3DMC_z_HR_z_RVT_z.sdm", "12"},
+                               Merged{"run2/run2_faces_houses_msec_3DMC_z.sdm", "9"}}) {
+    const std::string bytes = readBytes(study / merged.name);
+    EXPECT_TRUE(endsEveryLineWithCrLf(bytes)) << merged.name;
+    EXPECT_TRUE(contains(bytes, std::string("\r\nNrOfPredictors: ") + merged.predictors + "\r\n"))
+        << merged.name;
   }
   EXPECT_TRUE(troubleLines(run.log).empty()) << troubleLines(run.log).front();
   EXPECT_TRUE(logged(run.log, "New filename: run1/run1_faces_houses_3DMC_z_HR_z_RVT_z.sdm"));

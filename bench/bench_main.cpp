@@ -1,7 +1,11 @@
 // folwyn_bench: the in-process benchmarks of the plug-in's text work, then the ratios and
 // figures that its targets name, all from this one run. Google Benchmark's options apply
-// (--benchmark_filter=REGEX, --benchmark_min_time=SECONDS, ...).
+// (--benchmark_filter=REGEX, --benchmark_min_time=SECONDS, ...). Exit status 0 when every target
+// met, 1 when a target was missed, 2 when a benchmark stopped with an error.
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
 
 #include "bench/bench_registry.h"
 #include "bench/ratio_report.h"
@@ -18,7 +22,9 @@ int main(int argc, char** argv) {
   bench::registerFileListBenchmarks();
   bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  bench::printTargets(reporter);
+  const int missed = bench::printTargets(reporter);
   benchmark::Shutdown();
-  return 0;
+  for (const std::string& failure : reporter.failed()) std::printf("FAILED %s\n", failure.c_str());
+  if (!reporter.failed().empty()) return 2;
+  return missed == 0 ? 0 : 1;
 }

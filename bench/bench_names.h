@@ -9,6 +9,7 @@ inline constexpr const char* kMergeWriter = "Writer/merge";        // writeMerge
 inline constexpr const char* kMergeAllWriter = "Writer/mergeAll";  // writeMergedDesignMatrixAll
 inline constexpr const char* kIostreamMerge = "IostreamMerge";
 inline constexpr const char* kConversionLimit = "ConversionLimit";
+inline constexpr const char* kOwnConversionLimit = "OwnConversionLimit";
 
 // The design-matrix rows of the writer benchmarks, as the benchmark names carry them.
 inline constexpr const char* kWriterRowCounts[] = {"10000", "100000"};

@@ -2,7 +2,9 @@
 // std::from_chars and formatted with std::to_chars (the default form as general with precision
 // 6, the fixed form as fixed with precision 6) into memory, with their separators, and nothing
 // else: no file, no tokenising, no header. Reported in the same bytes as the merge, so that the
-// writer's rate over this one is the share of the conversion limit it reaches.
+// writer's rate over this one is the share of the conversion limit it reaches. The same work with
+// the plug-in's own number reader and writers (OwnConversionLimit) shows what share of the
+// writer's time goes to anything but numbers.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -11,12 +13,15 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bench/bench_names.h"
 #include "bench/bench_registry.h"
 #include "bench/merge_case.h"
 #include "bench/ratio_report.h"
+#include "confounds/number_format.h"
+#include "confounds/number_parse.h"
 
 namespace bench {
 namespace {
@@ -39,32 +44,43 @@ std::vector<std::string_view> dataNumbers(const std::string& text, int predictor
                                        items.end());
 }
 
+// Which number conversions a run uses.
+enum class Conversions { Standard, Own };
+
 class MemoryText {
  public:
+  explicit MemoryText(Conversions conversions) : conversions_(conversions) {}
+
   // Room for the longest row item; the text wraps around, as only the work counts.
   void ensureRoom() {
     if (used_ + 400 > sizeof text_) used_ = 0;
   }
   void general(double value) {
+    char* const end = text_ + sizeof text_;
     used_ = static_cast<std::size_t>(
-        std::to_chars(text_ + used_, text_ + sizeof text_, value, std::chars_format::general, 6)
-            .ptr -
+        (conversions_ == Conversions::Own
+             ? writeDefaultNumber(text_ + used_, end, value)
+             : std::to_chars(text_ + used_, end, value, std::chars_format::general, 6).ptr) -
         text_);
   }
   void fixed(double value) {
+    char* const end = text_ + sizeof text_;
     used_ = static_cast<std::size_t>(
-        std::to_chars(text_ + used_, text_ + sizeof text_, value, std::chars_format::fixed, 6).ptr -
+        (conversions_ == Conversions::Own
+             ? writeFixedNumber(text_ + used_, end, value)
+             : std::to_chars(text_ + used_, end, value, std::chars_format::fixed, 6).ptr) -
         text_);
   }
   void character(char c) { text_[used_++] = c; }
   const char* data() const { return text_; }
 
  private:
+  Conversions conversions_;
   char text_[64 * 1024];
   std::size_t used_ = 0;
 };
 
-void conversionBenchmark(benchmark::State& state) {
+void conversionBenchmark(benchmark::State& state, Conversions conversions) {
   const std::int64_t rows = state.range(0);
   const MergeCase& merged = mergeCase(rows);
   std::ifstream in(merged.input, std::ios::binary);
@@ -79,7 +95,7 @@ void conversionBenchmark(benchmark::State& state) {
   }
   const MergeSets& sets = *merged.sets;
   const ConfoundSet* tables[] = {&sets.heartRate, &sets.respiration};
-  auto out = std::make_unique<MemoryText>();
+  auto out = std::make_unique<MemoryText>(conversions);
   for (auto _ : state) {
     std::size_t item = 0;
     for (std::int64_t r = 0; r < rows; ++r) {
@@ -88,7 +104,11 @@ void conversionBenchmark(benchmark::State& state) {
       for (int j = 0; j < predictors; ++j) {
         const std::string_view number = numbers[item++];
         double value = 0.0;
-        std::from_chars(number.data(), number.data() + number.size(), value);
+        if (conversions == Conversions::Own) {
+          parseNumber(number, value);
+        } else {
+          std::from_chars(number.data(), number.data() + number.size(), value);
+        }
         out->ensureRoom();
         if (j == predictors - 1) {
           held = value;
@@ -122,9 +142,12 @@ void conversionBenchmark(benchmark::State& state) {
 }  // namespace
 
 void registerConversionBenchmarks() {
-  auto* registered = benchmark::RegisterBenchmark(kConversionLimit, conversionBenchmark);
-  for (const char* rows : kWriterRowCounts) registered->Arg(std::stoll(rows));
-  registered->Unit(benchmark::kMillisecond);
+  for (auto [name, conversions] : {std::pair{kConversionLimit, Conversions::Standard},
+                                   std::pair{kOwnConversionLimit, Conversions::Own}}) {
+    auto* registered = benchmark::RegisterBenchmark(name, conversionBenchmark, conversions);
+    for (const char* rows : kWriterRowCounts) registered->Arg(std::stoll(rows));
+    registered->Unit(benchmark::kMillisecond);
+  }
 }
 
 }  // namespace bench

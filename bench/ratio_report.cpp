@@ -22,6 +22,7 @@ void reportBytes(benchmark::State& state, std::int64_t bytesPerIteration) {
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs) {
+    if (run.error_occurred) failed_.push_back(run.benchmark_name() + ": " + run.error_message);
     if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
     auto bytes = run.counters.find(kTextBytes);
     if (bytes == run.counters.end()) continue;
@@ -75,6 +76,17 @@ struct Checker {
     verdict(value >= target);
   }
 
+  // A ratio that no target names, printed for what it tells.
+  void share(const std::string& label, const std::string& numerator,
+             const std::string& denominator) {
+    auto top = report.throughput(numerator);
+    auto bottom = report.throughput(denominator);
+    if (!top || !bottom) return;
+    std::printf("  %-44s %6.2f (%5.0f / %5.0f MB/s; wall clock %5.2f)\n", label.c_str(),
+                top->cpu / bottom->cpu, top->cpu / kMegabyte, bottom->cpu / kMegabyte,
+                top->wall / bottom->wall);
+  }
+
   void rate(const std::string& name, double targetMegabytes) {
     auto value = report.throughput(name);
     if (!value) return;
@@ -100,6 +112,13 @@ int printTargets(const RatioReporter& report) {
       check.ratio(name + " / iostream merge", name, std::string(kIostreamMerge) + "/" + rows, 4.0);
       check.ratio(name + " / conversion limit", name, std::string(kConversionLimit) + "/" + rows,
                   0.70);
+    }
+  }
+  std::printf("  with no target, the writer against the same work with its own conversions:\n");
+  for (const char* rows : kWriterRowCounts) {
+    for (const char* writer : {kMergeWriter, kMergeAllWriter}) {
+      const std::string name = std::string(writer) + "/" + rows;
+      check.share(name + " / own conversions", name, std::string(kOwnConversionLimit) + "/" + rows);
     }
   }
   for (const std::string& name : report.names()) {

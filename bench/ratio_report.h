@@ -33,6 +33,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
   // The names of the benchmarks that ran, in name order.
   std::vector<std::string> names() const;
 
+  // The benchmarks that stopped with an error (a merge that wrote other bytes, a file that did
+  // not read back), by name.
+  const std::vector<std::string>& failed() const { return failed_; }
+
  private:
   struct Total {
     double bytes = 0.0;
@@ -40,6 +44,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     double wallSeconds = 0.0;
   };
   std::map<std::string, Total> totals_;
+  std::vector<std::string> failed_;
 };
 
 // Prints the ratios and figures that the targets name, each with its target and whether it is

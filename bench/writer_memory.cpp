@@ -19,27 +19,11 @@
 #include "confounds/confound_readers.h"
 #include "confounds/merged_writer.h"
 #include "confounds/z_transform.h"
+#include "tests/support/process_memory.h"
 
 namespace {
 
 constexpr long long kAllowedGrowth = 2LL * 1024 * 1024;
-
-// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1 when it cannot be read.
-long long statusBytes(const std::string& field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1)) * 1024;
-  }
-  return -1;
-}
-
-bool resetPeak() {
-  std::ofstream clear("/proc/self/clear_refs");
-  clear << "5";
-  clear.close();
-  return static_cast<bool>(clear);
-}
 
 struct Measured {
   long long before = -1;  // resident memory with the sets read, before the write

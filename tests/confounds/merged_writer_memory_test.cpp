@@ -13,6 +13,7 @@
 #include "confounds/merged_writer.h"
 #include "tests/confounds/temp_folder.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/process_memory.h"
 
 #if defined(__linux__)
 #include <malloc.h>
@@ -21,24 +22,6 @@
 namespace {
 
 #if defined(__linux__)
-
-// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1 when it cannot be read.
-long long statusBytes(const std::string& field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1)) * 1024;
-  }
-  return -1;
-}
-
-// Makes the peak resident memory start again from the present one; false when it cannot.
-bool resetPeak() {
-  std::ofstream clear("/proc/self/clear_refs");
-  clear << "5";
-  clear.close();
-  return static_cast<bool>(clear);
-}
 
 // A design matrix of rows rows (two predictors and the constant), written in pieces.
 std::string writeInput(const TempFolder& folder, std::int64_t rows) {
